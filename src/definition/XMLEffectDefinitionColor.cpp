@@ -1,6 +1,5 @@
 // The colour syntax of overlay definitions.
-#include <cstdio>
-
+#include "definition/DefinitionNumbers.h"
 #include "definition/NamedColors.h"
 #include "definition/XMLEffectDefinition.h"
 #include "util/Logger.h"
@@ -76,7 +75,7 @@ XMLEffectDefinition::OverlayColorDef XMLEffectDefinition::parseOverlayColor(
     color.isSet = true;
     if (text.find(',') != std::string::npos) {
         // Components that cannot be read stay at full value.
-        std::sscanf(text.c_str(), "%f,%f,%f", &color.r, &color.g, &color.b);
+        parseNumberTriple(text, color.r, color.g, color.b);
         return color;
     }
 

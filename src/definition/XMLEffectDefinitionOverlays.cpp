@@ -3,6 +3,7 @@
 
 #include <cstring>
 
+#include "definition/DefinitionNumbers.h"
 #include "definition/XMLEffectDefinition.h"
 #include "util/Logger.h"
 
@@ -57,10 +58,10 @@ void parseOverlayDef(const pugi::xml_node& node, OverlayDef& overlay, int depth)
     overlay.label = node.attribute("label").as_string();
     overlay.color = XMLEffectDefinition::parseOverlayColor(node.attribute("color").as_string());
     overlay.center = node.attribute("center").as_string();
-    overlay.fixedX = node.attribute("fixed_x").as_float(0.5f);
+    overlay.fixedX = attributeFloat(node.attribute("fixed_x"), 0.5f);
     overlay.direction = node.attribute("direction").as_string();
     overlay.magnitude = node.attribute("magnitude").as_string();
-    overlay.fixedMagnitude = node.attribute("fixed_magnitude").as_float(0.1f);
+    overlay.fixedMagnitude = attributeFloat(node.attribute("fixed_magnitude"), 0.1f);
 
     for (const pugi::xml_node childNode : node.children()) {
         if (childNode.type() != pugi::node_element || !isNestableOverlay(childNode.name())) {

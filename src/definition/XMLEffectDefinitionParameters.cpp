@@ -3,6 +3,7 @@
 
 #include <stdexcept>
 
+#include "definition/DefinitionNumbers.h"
 #include "definition/XMLEffectDefinition.h"
 #include "util/Logger.h"
 #include "util/SplitText.h"
@@ -18,7 +19,7 @@ using ParameterOptionDef = XMLEffectDefinition::ParameterOptionDef;
 std::vector<double> parseNumberList(const std::string& text) {
     std::vector<double> numbers;
     for (const std::string& piece : splitText(text, ',')) {
-        numbers.push_back(std::stod(piece));
+        numbers.push_back(parseDefinitionNumber(piece));
     }
     return numbers;
 }
@@ -45,16 +46,16 @@ bool isComponentType(const std::string& type) {
 }
 
 void readNumeric(const pugi::xml_node& node, ParameterDef& parameter) {
-    parameter.defaultValue = node.attribute("default").as_double(0.0);
-    parameter.minValue = node.attribute("min").as_double(0.0);
-    parameter.maxValue = node.attribute("max").as_double(1.0);
-    parameter.displayMin = node.attribute("displayMin").as_double(parameter.minValue);
-    parameter.displayMax = node.attribute("displayMax").as_double(parameter.maxValue);
-    parameter.increment = node.attribute("inc").as_double(0.1);
+    parameter.defaultValue = attributeDouble(node.attribute("default"), 0.0);
+    parameter.minValue = attributeDouble(node.attribute("min"), 0.0);
+    parameter.maxValue = attributeDouble(node.attribute("max"), 1.0);
+    parameter.displayMin = attributeDouble(node.attribute("displayMin"), parameter.minValue);
+    parameter.displayMax = attributeDouble(node.attribute("displayMax"), parameter.maxValue);
+    parameter.increment = attributeDouble(node.attribute("inc"), 0.1);
 }
 
 void readChoice(const pugi::xml_node& node, ParameterDef& parameter) {
-    parameter.defaultValue = node.attribute("default").as_double(0.0);
+    parameter.defaultValue = attributeDouble(node.attribute("default"), 0.0);
     for (const pugi::xml_node optionNode : node.children("option")) {
         ParameterOptionDef option;
         option.value = optionNode.attribute("value").as_string();
@@ -74,7 +75,7 @@ void readComponentList(const pugi::xml_node& node, ParameterDef& parameter) {
     for (std::size_t i = 0; i < names.size() && i < defaults.size(); ++i) {
         ParameterComponentDef component;
         component.name = names[i];
-        component.defaultValue = std::stod(defaults[i]);
+        component.defaultValue = parseDefinitionNumber(defaults[i]);
         component.minValue = i < minima.size() ? minima[i] : 0.0;
         component.maxValue = i < maxima.size() ? maxima[i] : 1.0;
         component.increment = 0.01;
@@ -95,10 +96,10 @@ void readComponents(const pugi::xml_node& node, ParameterDef& parameter) {
         if (component.name.empty()) {
             throw std::runtime_error("Component must have a name attribute");
         }
-        component.defaultValue = componentNode.attribute("default").as_double(0.0);
-        component.minValue = componentNode.attribute("min").as_double(0.0);
-        component.maxValue = componentNode.attribute("max").as_double(1.0);
-        component.increment = componentNode.attribute("inc").as_double(0.01);
+        component.defaultValue = attributeDouble(componentNode.attribute("default"), 0.0);
+        component.minValue = attributeDouble(componentNode.attribute("min"), 0.0);
+        component.maxValue = attributeDouble(componentNode.attribute("max"), 1.0);
+        component.increment = attributeDouble(componentNode.attribute("inc"), 0.01);
         parameter.components.push_back(component);
     }
 }

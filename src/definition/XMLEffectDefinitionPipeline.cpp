@@ -4,6 +4,7 @@
 #include <cstring>
 #include <stdexcept>
 
+#include "definition/DefinitionNumbers.h"
 #include "definition/XMLEffectDefinition.h"
 #include "util/Logger.h"
 
@@ -67,7 +68,7 @@ void XMLEffectDefinition::parseIdentityConditions(const pugi::xml_node& conditio
         if (condition.op.empty()) {
             throw std::runtime_error("Parameter in condition must have an operator attribute");
         }
-        condition.value = parameterNode.attribute("value").as_double(0.0);
+        condition.value = attributeDouble(parameterNode.attribute("value"), 0.0);
         requireDeclaredParameter(condition.parameter);
         _identityConditions.push_back(condition);
     }

@@ -5,6 +5,7 @@
 
 #include <stdexcept>
 
+#include "CommaDecimalLocale.h"
 #include "DefinitionDocuments.h"
 #include "LogCapture.h"
 
@@ -318,6 +319,60 @@ TEST(DocumentTest, SuccessLinesNameTheEffectAndLevel) {
     EXPECT_TRUE(log.hasLine("[INFO] Parsed 0 processes from <pipeline> section"));
     EXPECT_TRUE(log.hasLine("[INFO] Embedded XML parsed successfully: effect 'Glow'"));
     EXPECT_TRUE(log.hasLine("[INFO] Debug level from embedded XML: info"));
+}
+
+// A host process may run with a decimal comma; every number of a definition
+// must still read with a point.
+TEST(DocumentTest, NumbersIgnoreTheProcessLocale) {
+    CommaDecimalLocale locale;
+    if (!locale.active()) {
+        GTEST_SKIP() << "no locale with a decimal comma is available";
+    }
+    const auto loaded = loadDefinition(effectWith(
+        "<parameters>"
+        "<parameter name=\"gain\" type=\"float\" default=\"0.15\" min=\"-0.5\" max=\"2.5\" "
+        "displayMin=\"0.25\" displayMax=\"1.75\" inc=\"0.05\"/>"
+        "<parameter name=\"tint\" type=\"color\" default=\"1,0.5,0.25\" min=\"0.5,0,0\"/>"
+        "<parameter name=\"offset\" type=\"vec2\">"
+        "<component name=\"u\" default=\"0.75\" min=\"-1.5\" max=\"1.5\" inc=\"0.125\"/>"
+        "</parameter></parameters>"
+        "<identity_conditions><condition><parameter name=\"gain\" operator=\"lessEqual\" "
+        "value=\"0.5\"/>"
+        "</condition></identity_conditions>"
+        "<overlays><vslider param=\"gain\" color=\"0.5,0.25,0.75\" fixed_x=\"0.08\"/>"
+        "<vector param=\"offset\" magnitude=\"gain\" fixed_magnitude=\"0.35\"/></overlays>"));
+    ASSERT_TRUE(loaded.ok) << loaded->lastError();
+
+    const XMLEffectDefinition::ParameterDef& gain = loaded->getParameter("gain");
+    EXPECT_EQ(gain.defaultValue, 0.15);
+    EXPECT_EQ(gain.minValue, -0.5);
+    EXPECT_EQ(gain.maxValue, 2.5);
+    EXPECT_EQ(gain.displayMin, 0.25);
+    EXPECT_EQ(gain.displayMax, 1.75);
+    EXPECT_EQ(gain.increment, 0.05);
+
+    const auto& tint = loaded->getParameter("tint").components;
+    ASSERT_EQ(tint.size(), 3u);
+    EXPECT_EQ(tint[1].defaultValue, 0.5);
+    EXPECT_EQ(tint[2].defaultValue, 0.25);
+    EXPECT_EQ(tint[0].minValue, 0.5);
+
+    const auto& offset = loaded->getParameter("offset").components;
+    ASSERT_EQ(offset.size(), 1u);
+    EXPECT_EQ(offset[0].defaultValue, 0.75);
+    EXPECT_EQ(offset[0].minValue, -1.5);
+    EXPECT_EQ(offset[0].increment, 0.125);
+
+    ASSERT_EQ(loaded->getIdentityConditions().size(), 1u);
+    EXPECT_EQ(loaded->getIdentityConditions()[0].value, 0.5);
+
+    const auto& overlays = loaded->getOverlays();
+    ASSERT_EQ(overlays.size(), 2u);
+    EXPECT_EQ(overlays[0].color.r, 0.5f);
+    EXPECT_EQ(overlays[0].color.g, 0.25f);
+    EXPECT_EQ(overlays[0].color.b, 0.75f);
+    EXPECT_EQ(overlays[0].fixedX, 0.08f);
+    EXPECT_EQ(overlays[1].fixedMagnitude, 0.35f);
 }
 
 }  // namespace

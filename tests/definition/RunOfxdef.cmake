@@ -4,6 +4,7 @@
 #   OUTPUT        optional --output file (removed first)
 #   EXPECT_RC     expected exit code
 #   EXPECT_STDOUT, EXPECT_STDERR, EXPECT_OUTPUT   optional regular expressions
+#   EXPECT_STDOUT_FILE   optional file whose text stdout must equal exactly
 set(command "${OFXDEF}" check "${INPUT}")
 if(DEFINED OUTPUT)
     file(REMOVE "${OUTPUT}")
@@ -19,6 +20,14 @@ if(NOT rc EQUAL EXPECT_RC)
 endif()
 if(DEFINED EXPECT_STDOUT AND NOT out MATCHES "${EXPECT_STDOUT}")
     message(FATAL_ERROR "stdout does not match '${EXPECT_STDOUT}':\n${out}")
+endif()
+if(DEFINED EXPECT_STDOUT_FILE)
+    file(READ "${EXPECT_STDOUT_FILE}" expected)
+    if(NOT out STREQUAL expected)
+        file(WRITE "${CMAKE_CURRENT_BINARY_DIR}/ofxdef_actual_stdout.json" "${out}")
+        message(FATAL_ERROR "stdout differs from ${EXPECT_STDOUT_FILE}; it was written to "
+                            "${CMAKE_CURRENT_BINARY_DIR}/ofxdef_actual_stdout.json")
+    endif()
 endif()
 if(DEFINED EXPECT_STDERR AND NOT err MATCHES "${EXPECT_STDERR}")
     message(FATAL_ERROR "stderr does not match '${EXPECT_STDERR}':\n${err}")

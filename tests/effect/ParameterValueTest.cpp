@@ -1,12 +1,13 @@
 #include "effect/ParameterValue.h"
 
-#include <clocale>
 #include <cmath>
 #include <limits>
 #include <string>
 #include <vector>
 
 #include <gtest/gtest.h>
+
+#include "CommaDecimalLocale.h"
 
 namespace {
 
@@ -244,24 +245,18 @@ TEST(ParameterValueTest, ScalarAndTextKindsHaveZeroComponents) {
 // Hosts may run with a comma as their decimal separator; values must still
 // read and print with a point.
 TEST(ParameterValueTest, TextConversionsIgnoreTheProcessLocale) {
-    const std::string previous = std::setlocale(LC_NUMERIC, nullptr);
-    bool found = false;
-    for (const char* name : {"de_DE.UTF-8", "de_DE.utf8", "fr_FR.UTF-8", "fr_FR.utf8",
-                             "ru_RU.UTF-8", "ru_RU.utf8", "de_DE", "fr_FR"}) {
-        if (std::setlocale(LC_NUMERIC, name) != nullptr &&
-            std::localeconv()->decimal_point == std::string(",")) {
-            found = true;
-            break;
+    std::string doubleText;
+    std::string vectorText;
+    double parsed = 0.0;
+    {
+        CommaDecimalLocale locale;
+        if (!locale.active()) {
+            GTEST_SKIP() << "no locale with a decimal comma is available";
         }
+        doubleText = ParameterValue(0.5).asString();
+        vectorText = ParameterValue(1.5, -2.25).asString();
+        parsed = ParameterValue("2.75").asDouble();
     }
-    if (!found) {
-        std::setlocale(LC_NUMERIC, previous.c_str());
-        GTEST_SKIP() << "no locale with a decimal comma is installed";
-    }
-    const std::string doubleText = ParameterValue(0.5).asString();
-    const std::string vectorText = ParameterValue(1.5, -2.25).asString();
-    const double parsed = ParameterValue("2.75").asDouble();
-    std::setlocale(LC_NUMERIC, previous.c_str());
 
     EXPECT_EQ(doubleText, "0.500000");
     EXPECT_EQ(vectorText, "(1.500000, -2.250000)");
