@@ -1,11 +1,13 @@
-// Describe in context against the in-process fake host: what no real host
-// can be made to do (refuse one clip setting), and the parameter manager's
-// paths that the definition format cannot reach.
+// Describe in context against the in-process fake host: what the headless
+// host cannot be made to do (refuse one clip setting, refuse curves as a
+// parameter type), and the parameter manager's paths one at a time.
 
 #include <gtest/gtest.h>
 
+#include <map>
 #include <ostream>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "FakeHost.h"
@@ -127,6 +129,80 @@ INSTANTIATE_TEST_SUITE_P(
                    {component("g", 0.9), component("a", 0.5), component("x", 7.0)},
                    {0.1, 0.9, 0.3},
                    {0.1, 0.9, 0.3, 0.5}}));
+
+// A host answering the definition of a curve parameter with `status`.
+struct CurveRefusalCase {
+    const char* label;
+    OfxStatus status;
+    bool describes;
+};
+
+void PrintTo(const CurveRefusalCase& c, std::ostream* os) {
+    *os << c.label;
+}
+
+class CurveRefusalTest : public ParameterManagerTest,
+                         public testing::WithParamInterface<CurveRefusalCase> {};
+
+TEST_P(CurveRefusalTest, SkipsTheCurveOnlyWhenTheHostCannotDoCurves) {
+    host.refuseParamType(kOfxParamTypeParametric, GetParam().status);
+    XMLEffectDefinition definition;
+    ASSERT_TRUE(definition.parseFromEmbeddedXML(
+        R"(<effect name="Curves" category="Test">
+             <parameters>
+               <parameter name="before" type="float"/>
+               <parameter name="response" type="curve" default_shape="ease_in"/>
+               <parameter name="after" type="float"/>
+             </parameters>
+             <pipeline><process name="main"/></pipeline>
+           </effect>)"));
+    XMLParameterManager::PageMap pages;
+    EXPECT_EQ(manager.createParameters(definition, *desc, pages), GetParam().describes);
+    const std::vector<std::string> defined =
+        GetParam().describes ? std::vector<std::string>{"Main", "before", "after"}
+                             : std::vector<std::string>{"Main", "before"};
+    EXPECT_EQ(host.paramNames(effect), defined);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    HostAnswers, CurveRefusalTest,
+    testing::Values(CurveRefusalCase{"unsupported", kOfxStatErrUnsupported, true},
+                    CurveRefusalCase{"unknown_type", kOfxStatErrUnknown, true},
+                    // Not a statement about curves: the describe must fail.
+                    CurveRefusalCase{"out_of_memory", kOfxStatErrMemory, false}));
+
+// A curve's default shape and the control points it must start with.
+struct CurveShapeCase {
+    const char* shape;
+    std::vector<std::pair<double, double>> points;
+};
+
+void PrintTo(const CurveShapeCase& c, std::ostream* os) {
+    *os << '"' << c.shape << '"';
+}
+
+class CurveShapeTest : public ParameterManagerTest,
+                       public testing::WithParamInterface<CurveShapeCase> {};
+
+TEST_P(CurveShapeTest, StartsWithTheShapesControlPoints) {
+    XMLEffectDefinition::ParameterDef def;
+    def.name = "response";
+    def.type = "curve";
+    def.defaultShape = GetParam().shape;
+    ASSERT_NE(manager.createCurveParam(def, *desc), nullptr);
+    const FakeHost::Param& curve = host.param(effect, "response");
+    EXPECT_EQ(curve.curves,
+              (std::map<int, std::vector<std::pair<double, double>>>{{0, GetParam().points}}));
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Shapes, CurveShapeTest,
+    testing::Values(CurveShapeCase{"linear", {{0.0, 0.0}, {1.0, 1.0}}},
+                    CurveShapeCase{"ease_in", {{0.0, 0.0}, {0.5, 0.25}, {1.0, 1.0}}},
+                    CurveShapeCase{"ease_out", {{0.0, 0.0}, {0.5, 0.75}, {1.0, 1.0}}},
+                    CurveShapeCase{"ease_in_out",
+                                   {{0.0, 0.0}, {0.25, 0.1}, {0.5, 0.5}, {0.75, 0.9}, {1.0, 1.0}}},
+                    CurveShapeCase{"s_curve", {{0.0, 0.0}, {1.0, 1.0}}}));
 
 TEST_F(ParameterManagerTest, EmptyPageMapGetsAMainPage) {
     XMLEffectDefinition definition;

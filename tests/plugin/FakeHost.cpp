@@ -66,6 +66,10 @@ void FakeHost::refuseClip(const std::string& name, OfxStatus status) {
     _refusedClips[name] = status;
 }
 
+void FakeHost::refuseParamType(const std::string& type, OfxStatus status) {
+    _refusedParamTypes[type] = status;
+}
+
 OfxImageEffectHandle FakeHost::newEffect() {
     _effects.push_back(std::make_unique<Effect>());
     return reinterpret_cast<OfxImageEffectHandle>(_effects.back().get());
@@ -216,6 +220,10 @@ OfxStatus FakeHost::clipDefine(OfxImageEffectHandle handle, const char* name,
 
 OfxStatus FakeHost::paramDefine(OfxParamSetHandle paramSet, const char* type, const char* name,
                                 OfxPropertySetHandle* properties) {
+    const auto refused = current()->_refusedParamTypes.find(type);
+    if (refused != current()->_refusedParamTypes.end()) {
+        return refused->second;
+    }
     Effect* effect = reinterpret_cast<Effect*>(paramSet);
     if (effect->findParam(name) != nullptr) {
         return kOfxStatErrExists;

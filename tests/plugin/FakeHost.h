@@ -16,9 +16,9 @@
 // property suite, the descriptor side of the image effect, parameter and
 // parametric suites (clips, parameters and curve points are recorded), and
 // placeholder tables for the other required suites. Suites can be withheld,
-// and properties and clips refused, to play the hosts a plug-in must
-// survive. One host exists at a time, because the suite functions have no
-// context argument.
+// and properties, clips and parameter types refused, to play the hosts a
+// plug-in must survive. One host exists at a time, because the suite
+// functions have no context argument.
 class FakeHost {
   public:
     using Value = std::variant<int, double, std::string, void*>;
@@ -58,6 +58,8 @@ class FakeHost {
     void refuseProperty(const std::string& name, OfxStatus status);
     // clipDefine answers `status` for a clip of this name from now on.
     void refuseClip(const std::string& name, OfxStatus status);
+    // paramDefine answers `status` for a parameter of this type from now on.
+    void refuseParamType(const std::string& type, OfxStatus status);
 
     // A new effect descriptor and its properties, owned by the host.
     OfxImageEffectHandle newEffect();
@@ -106,6 +108,7 @@ class FakeHost {
     std::set<std::pair<std::string, int>> _withheld;
     std::map<std::string, OfxStatus> _refused;
     std::map<std::string, OfxStatus> _refusedClips;
+    std::map<std::string, OfxStatus> _refusedParamTypes;
     std::vector<std::unique_ptr<Effect>> _effects;
     std::vector<std::unique_ptr<PropertySet>> _sets;
 };
