@@ -158,6 +158,10 @@ TEST_F(OverlayTestPresetsTest, BrokenAndForeignPresetFilesNeverCrash) {
     <param name="softness" type="float" value="0.9"/>
     <param name="color" type="vec3" value="0.5,0.5"/>
     <param name="opacity" type="float" value="not a number"/>
+    <param type="float" value="1"/>
+    <param name="direction" value="3"/>
+    <param name="strength" type="vec2" value="1e300,2"/>
+    <param name="center" type="float" value="1e308"/>
   </parameters>
 </preset>)"));
 
@@ -171,6 +175,11 @@ TEST_F(OverlayTestPresetsTest, BrokenAndForeignPresetFilesNeverCrash) {
     EXPECT_DOUBLE_EQ(values["radius"]["value"].get<double>(), 0.3);
     EXPECT_DOUBLE_EQ(values["opacity"]["value"].get<double>(), 0.7);
     EXPECT_EQ(values["color"]["value"], (std::vector<double>{1.0, 0.5, 0.0}));
+    // No type: nothing read. A kind the parameter does not have converts by
+    // the effect's own type: a vector is no number, a number has no components.
+    EXPECT_DOUBLE_EQ(values["direction"]["value"].get<double>(), 45.0);
+    EXPECT_DOUBLE_EQ(values["strength"]["value"].get<double>(), 0.0);
+    EXPECT_EQ(values["center"]["value"], (std::vector<double>{0.0, 0.0}));
     log = readFileText(kInstanceLog);
     EXPECT_NE(log.find("[INFO] Preset was created for 'Another Effect' but loading into "
                        "'Overlay Test' - some parameters may not apply"),

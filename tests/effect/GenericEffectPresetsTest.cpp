@@ -7,6 +7,7 @@
 #include <sys/wait.h>
 
 #include <cerrno>
+#include <cmath>
 #include <filesystem>
 #include <string>
 #include <vector>
@@ -238,6 +239,53 @@ TEST_F(GenericEffectPresetsTest, ForeignPresetAppliesTheNamesItShares) {
     EXPECT_NE(text.find("[INFO] Preset parameter 'zzz' not found in effect - skipping"),
               std::string::npos);
     EXPECT_NE(text.find("[INFO] Failed to parse preset param 'level': "), std::string::npos);
+}
+
+// A hand-edited or foreign file may give any type: values are converted by the
+// effect's own definition, and the preset section's controls are never set
+// from a file (selecting ">> Load Defaults <<" would wipe what was loaded).
+TEST_F(GenericEffectPresetsTest, FileTypesAreConvertedByTheDefinitionAndNeverSetThePresetControls) {
+    ASSERT_TRUE(PresetManager::createDirectoryRecursive(presetDirectory()));
+    ASSERT_TRUE(writeFileText(presetFile("mixed"), R"(<preset><parameters>
+    <param name="amount" type="float" value="0.5"/>
+    <param name="count" type="float" value="2.9"/>
+    <param name="level" type="int" value="1"/>
+    <param name="flag" type="string" value="no"/>
+    <param name="title" type="float" value="0.5"/>
+    <param name="tint" type="bool" value="1"/>
+    <param name="center" type="vec4" value="1,2,3,4"/>
+    <param name="offset" type="color" value="1e300,-1e300,nan"/>
+    <param name="preset_list" type="int" value="1"/>
+    <param name="preset_name" type="string" value="other"/>
+  </parameters></preset>)"));
+    askIdentity();
+    host.setNumbers("flag", {0});
+    host.setText("preset_name", "mixed");
+    ASSERT_TRUE(effect.handlePresetLoad());
+
+    const std::vector<std::pair<const char*, std::vector<double>>> expected = {
+        {"amount", {0.5}},   {"count", {2}},     {"level", {1}},       {"flag", {1}},
+        {"tint", {0, 0, 0}}, {"center", {1, 2}}, {"preset_list", {0}},
+    };
+    for (const auto& [name, values] : expected) {
+        EXPECT_EQ(host.numbers(name), values) << name;
+    }
+    // Beyond single precision: infinite, as the narrowing on the way gives.
+    const std::vector<double> offset = host.numbers("offset");
+    ASSERT_EQ(offset.size(), 3u);
+    EXPECT_TRUE(std::isinf(offset[0]) && offset[0] > 0);
+    EXPECT_TRUE(std::isinf(offset[1]) && offset[1] < 0);
+    EXPECT_TRUE(std::isnan(offset[2]));
+    EXPECT_EQ(host.text("title"), "0.500000");
+    EXPECT_EQ(host.text("preset_name"), "mixed");
+    const std::string text = log();
+    EXPECT_NE(text.find("[ERROR] Failed to apply preset parameter 'preset_list': "),
+              std::string::npos);
+    EXPECT_NE(text.find("[ERROR] Failed to apply preset parameter 'preset_name': "),
+              std::string::npos);
+    EXPECT_NE(
+        text.find("[INFO] Preset loaded: " + presetFile("mixed") + " (10 parameters applied)"),
+        std::string::npos);
 }
 
 TEST_F(GenericEffectPresetsTest, MalformedPresetLoadsNothing) {

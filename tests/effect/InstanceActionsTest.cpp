@@ -9,6 +9,7 @@
 #include "EffectTestSupport.h"
 #include "PropertySet.h"
 #include "effect/GenericEffect.h"
+#include "ofx/support/ExceptionBoundary.h"
 #include "ofx/support/InstanceActions.h"
 #include "ofx/support/PluginFactoryHelper.h"
 #include "presets/PresetManager.h"
@@ -71,6 +72,30 @@ TEST(InstanceActionsTest, IdentityWithoutAClipRendersInstead) {
     EXPECT_NE(logText("ofxfw effect probe")
                   .find("[ERROR] Identity without a clip to pass through - rendering instead"),
               std::string::npos);
+    EXPECT_EQ(send(factory, kOfxActionDestroyInstance, host.handle()), kOfxStatOK);
+}
+
+// Rendering is not there yet: the host is told the render failed, the reason
+// is in the log, and the instance keeps answering.
+TEST(InstanceActionsTest, RenderFailsWithALoggedErrorAndTheInstanceLivesOn) {
+    TempDir home;
+    ScopedHome scopedHome(home.path());
+    ProbeFactory factory;
+    EffectInstanceHarness host;
+    ASSERT_EQ(send(factory, kOfxActionCreateInstance, host.handle()), kOfxStatOK);
+
+    ofxhost::PropertySet renderArgs;
+    renderArgs.addDouble(kOfxPropTime, {0.0});
+    const OfxStatus status = OFX::Private::runGuarded(kOfxImageEffectActionRender, [&] {
+        return send(factory, kOfxImageEffectActionRender, host.handle(), &renderArgs);
+    });
+    EXPECT_EQ(status, kOfxStatFailed);
+    EXPECT_NE(logText("ofxfw effect probe")
+                  .find("[ERROR] " + std::string(kOfxImageEffectActionRender) + " failed: "),
+              std::string::npos);
+
+    ofxhost::PropertySet outArgs;
+    EXPECT_EQ(askIdentity(factory, host, outArgs), kOfxStatOK);
     EXPECT_EQ(send(factory, kOfxActionDestroyInstance, host.handle()), kOfxStatOK);
 }
 
