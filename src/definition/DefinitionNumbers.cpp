@@ -1,8 +1,6 @@
 #include "definition/DefinitionNumbers.h"
 
-#include <cerrno>
 #include <cstdlib>
-#include <stdexcept>
 
 #include "util/CLocale.h"
 
@@ -18,19 +16,6 @@ float attributeFloat(const pugi::xml_attribute& attribute, float fallback) {
         return fallback;
     }
     return static_cast<float>(::strtod_l(attribute.value(), nullptr, cLocale()));
-}
-
-double parseDefinitionNumber(const std::string& text) {
-    char* end = nullptr;
-    errno = 0;
-    const double value = ::strtod_l(text.c_str(), &end, cLocale());
-    if (end == text.c_str()) {
-        throw std::invalid_argument("stod");
-    }
-    if (errno == ERANGE) {
-        throw std::out_of_range("stod");
-    }
-    return value;
 }
 
 void parseNumberTriple(const std::string& text, float& first, float& second, float& third) {

@@ -12,10 +12,6 @@
 double attributeDouble(const pugi::xml_attribute& attribute, double fallback);
 float attributeFloat(const pugi::xml_attribute& attribute, float fallback);
 
-// The number `text` starts with. Throws std::invalid_argument("stod") when it
-// starts with none and std::out_of_range("stod") when it does not fit.
-double parseDefinitionNumber(const std::string& text);
-
 // Up to three numbers separated by single commas, as in "0.5,1,0.25"; reading
 // stops at the first piece that is not a number, leaving the rest untouched.
 void parseNumberTriple(const std::string& text, float& first, float& second, float& third);

@@ -5,6 +5,7 @@
 
 #include "definition/DefinitionNumbers.h"
 #include "definition/XMLEffectDefinition.h"
+#include "util/CLocale.h"
 #include "util/Logger.h"
 #include "util/SplitText.h"
 
@@ -19,7 +20,7 @@ using ParameterOptionDef = XMLEffectDefinition::ParameterOptionDef;
 std::vector<double> parseNumberList(const std::string& text) {
     std::vector<double> numbers;
     for (const std::string& piece : splitText(text, ',')) {
-        numbers.push_back(parseDefinitionNumber(piece));
+        numbers.push_back(stodInCLocale(piece));
     }
     return numbers;
 }
@@ -75,7 +76,7 @@ void readComponentList(const pugi::xml_node& node, ParameterDef& parameter) {
     for (std::size_t i = 0; i < names.size() && i < defaults.size(); ++i) {
         ParameterComponentDef component;
         component.name = names[i];
-        component.defaultValue = parseDefinitionNumber(defaults[i]);
+        component.defaultValue = stodInCLocale(defaults[i]);
         component.minValue = i < minima.size() ? minima[i] : 0.0;
         component.maxValue = i < maxima.size() ? maxima[i] : 1.0;
         component.increment = 0.01;

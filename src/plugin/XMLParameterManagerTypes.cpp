@@ -12,6 +12,7 @@
 #include "ofx/support/SuiteError.h"
 #include "plugin/RequireDescriptor.h"
 #include "plugin/XMLParameterManager.h"
+#include "util/CLocale.h"
 #include "util/Logger.h"
 
 namespace {
@@ -64,9 +65,10 @@ std::vector<std::string> splitAtCommas(const std::string& text) {
     return pieces;
 }
 
-// A piece that does not begin with a number counts as 0.
+// A piece that does not begin with a number counts as 0. Read in the "C"
+// locale: the host process may write decimals with a comma.
 double toReal(const std::string& piece) {
-    return std::strtod(piece.c_str(), nullptr);
+    return ::strtod_l(piece.c_str(), nullptr, cLocale());
 }
 
 // Red, green, blue and alpha from a colour definition: the comma list of its

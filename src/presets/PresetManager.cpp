@@ -5,7 +5,6 @@
 #include <sys/stat.h>
 #include <sys/types.h>
 
-#include <cerrno>
 #include <ctime>
 #include <initializer_list>
 #include <locale>
@@ -89,27 +88,11 @@ std::string formatValue(const std::string& definitionType, const ParameterValue&
     return std::string();
 }
 
-// std::stod in the C locale: the same prefix rules and the same exceptions
-// (whose texts end up in the log), independent of the process's LC_NUMERIC.
-double parseDouble(const std::string& text) {
-    const char* begin = text.c_str();
-    char* end = nullptr;
-    errno = 0;
-    const double value = ::strtod_l(begin, &end, cLocale());
-    if (end == begin) {
-        throw std::invalid_argument("stod");
-    }
-    if (errno == ERANGE) {
-        throw std::out_of_range("stod");
-    }
-    return value;
-}
-
 // The entry for one `param`; nothing when its type or component count gives
 // none. Number errors propagate as the std::stod / std::stoi exceptions.
 std::optional<ParameterValue> readValue(const std::string& type, const std::string& text) {
     if (type == "float" || type == "double") {
-        return ParameterValue(parseDouble(text));
+        return ParameterValue(stodInCLocale(text));
     }
     if (type == "int" || type == "choice") {
         return ParameterValue(std::stoi(text));
@@ -137,7 +120,7 @@ std::optional<ParameterValue> readValue(const std::string& type, const std::stri
     }
     double c[4] = {0.0, 0.0, 0.0, 0.0};
     for (std::size_t i = 0; i < count; ++i) {
-        c[i] = parseDouble(pieces[i]);
+        c[i] = stodInCLocale(pieces[i]);
     }
     if (count == 2) {
         return ParameterValue(c[0], c[1]);

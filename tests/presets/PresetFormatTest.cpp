@@ -3,9 +3,7 @@
 
 #include <pugixml.hpp>
 
-#include <clocale>
 #include <cstdio>
-#include <locale>
 #include <map>
 #include <memory>
 #include <optional>
@@ -13,6 +11,7 @@
 #include <string>
 #include <vector>
 
+#include "CommaDecimalLocale.h"
 #include "FileText.h"
 #include "LogCapture.h"
 #include "TempDir.h"
@@ -377,40 +376,10 @@ TEST_F(PresetFormatTest, PresetWithoutParametersLoadsAsEmpty) {
               std::string::npos);
 }
 
-// Switches the C and C++ global locales to one that writes decimal commas, for
-// one test, and restores both.
-class CommaDecimalLocale {
-  public:
-    CommaDecimalLocale() : _oldGlobal(std::locale()) {
-        if (const char* old = std::setlocale(LC_ALL, nullptr)) {
-            _oldC = old;
-        }
-        for (const char* name : {"de_DE.UTF-8", "de_DE.utf8", "fr_FR.UTF-8", "fr_FR.utf8"}) {
-            if (std::setlocale(LC_ALL, name) != nullptr) {
-                std::locale::global(std::locale(name));
-                _active = true;
-                return;
-            }
-        }
-    }
-    CommaDecimalLocale(const CommaDecimalLocale&) = delete;
-    CommaDecimalLocale& operator=(const CommaDecimalLocale&) = delete;
-    ~CommaDecimalLocale() {
-        std::locale::global(_oldGlobal);
-        std::setlocale(LC_ALL, _oldC.c_str());
-    }
-    bool active() const { return _active; }
-
-  private:
-    std::locale _oldGlobal;
-    std::string _oldC = "C";
-    bool _active = false;
-};
-
 TEST_F(PresetFormatTest, NumbersIgnoreTheHostProcessLocale) {
     CommaDecimalLocale locale;
     if (!locale.active()) {
-        GTEST_SKIP() << "no locale with a decimal comma is installed";
+        GTEST_SKIP() << "no locale with a decimal comma is available";
     }
     const auto definition =
         makeDefinition(parameterXml("radius", "float") + parameterXml("scale", "vec2"));
