@@ -84,11 +84,12 @@ INSTANTIATE_TEST_SUITE_P(
                     PrimitiveCase{kOfxDrawPrimitivePolygon, 3, kOfxStatOK},
                     PrimitiveCase{kOfxDrawPrimitivePolygon, 2, kOfxStatErrValue},
                     PrimitiveCase{kOfxDrawPrimitiveEllipse, 0, kOfxStatErrValue},
-                    PrimitiveCase{static_cast<OfxDrawPrimitive>(9), 2, kOfxStatErrValue}));
+                    // The largest value the enumeration can hold that names no primitive.
+                    PrimitiveCase{static_cast<OfxDrawPrimitive>(7), 2, kOfxStatErrValue}));
 
 TEST_F(DrawSuiteTest, UnknownStandardColourIsAnError) {
     OfxRGBAColourF colour{};
-    EXPECT_EQ(draw().getColour(handle(), static_cast<OfxStandardColour>(42), &colour),
+    EXPECT_EQ(draw().getColour(handle(), static_cast<OfxStandardColour>(7), &colour),
               kOfxStatErrValue);
 }
 
