@@ -2,6 +2,9 @@
 
 #include <dlfcn.h>
 
+#include <cstdlib>
+#include <cstring>
+
 #include "HostError.h"
 
 namespace ofxhost {
@@ -13,10 +16,21 @@ Function lookUp(void* library, const char* name) {
     return reinterpret_cast<Function>(dlsym(library, name));
 }
 
+// OFXHOST_KEEP_LOADED (set, and not "0") leaves binaries loaded, as many host
+// applications do: leak checkers and debuggers can then still name the
+// plug-in's functions, and memory it keeps for the process's life is not
+// reported as lost.
+bool keepLoaded() {
+    const char* setting = std::getenv("OFXHOST_KEEP_LOADED");
+    return setting != nullptr && *setting != '\0' && std::strcmp(setting, "0") != 0;
+}
+
 }  // namespace
 
 void PluginBinary::Closer::operator()(void* library) const {
-    dlclose(library);
+    if (!keepLoaded()) {
+        dlclose(library);
+    }
 }
 
 PluginBinary::PluginBinary(const std::string& path) : _path(path) {

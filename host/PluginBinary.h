@@ -9,7 +9,7 @@ namespace ofxhost {
 
 // A loaded plug-in binary, reached only through its exported entry points:
 // OfxGetNumberOfPlugins and OfxGetPlugin (required) and OfxSetHost (optional).
-// Closed when destroyed.
+// Closed when destroyed, unless OFXHOST_KEEP_LOADED asks to keep it loaded.
 class PluginBinary {
   public:
     // Throws HostError when the file does not load or lacks a required entry point.
