@@ -36,7 +36,7 @@ bool XMLInputManager::createInputs(const XMLEffectDefinition& definition,
                                    BorderModeMap& borderModes) const {
     Logger* log = Logger::getInstance();
     try {
-        const std::vector<XMLEffectDefinition::InputDef> inputs = definition.getInputs();
+        const std::vector<XMLEffectDefinition::InputDef>& inputs = definition.getInputs();
         log->logMessage("[DEBUG] XMLInputManager: Creating %d input clips from XML",
                         static_cast<int>(inputs.size()));
         for (const XMLEffectDefinition::InputDef& input : inputs) {
