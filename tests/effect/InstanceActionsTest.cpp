@@ -45,10 +45,15 @@ OfxStatus askIdentity(ProbeFactory& factory, EffectInstanceHarness& host,
     return send(factory, kOfxImageEffectActionIsIdentity, host.handle(), &inArgs, &outArgs);
 }
 
-TEST(InstanceActionsTest, IdentityNamesTheClipToPassThrough) {
+// Each test gets a HOME of its own for the preset folder.
+class InstanceActionsTest : public testing::Test {
+  protected:
     TempDir home;
-    ScopedHome scopedHome(home.path());
+    ScopedHome scopedHome{home.path()};
     ProbeFactory factory;
+};
+
+TEST_F(InstanceActionsTest, IdentityNamesTheClipToPassThrough) {
     EffectInstanceHarness host;
     ASSERT_EQ(send(factory, kOfxActionCreateInstance, host.handle()), kOfxStatOK);
     ofxhost::PropertySet outArgs;
@@ -60,10 +65,7 @@ TEST(InstanceActionsTest, IdentityNamesTheClipToPassThrough) {
     EXPECT_EQ(askIdentity(factory, host, outArgs), kOfxStatReplyDefault);
 }
 
-TEST(InstanceActionsTest, IdentityWithoutAClipRendersInstead) {
-    TempDir home;
-    ScopedHome scopedHome(home.path());
-    ProbeFactory factory;
+TEST_F(InstanceActionsTest, IdentityWithoutAClipRendersInstead) {
     EffectInstanceHarness host({"Source", "Output"});
     ASSERT_EQ(send(factory, kOfxActionCreateInstance, host.handle()), kOfxStatOK);
     ofxhost::PropertySet outArgs;
@@ -77,10 +79,7 @@ TEST(InstanceActionsTest, IdentityWithoutAClipRendersInstead) {
 
 // Rendering is not there yet: the host is told the render failed, the reason
 // is in the log, and the instance keeps answering.
-TEST(InstanceActionsTest, RenderFailsWithALoggedErrorAndTheInstanceLivesOn) {
-    TempDir home;
-    ScopedHome scopedHome(home.path());
-    ProbeFactory factory;
+TEST_F(InstanceActionsTest, RenderFailsWithALoggedErrorAndTheInstanceLivesOn) {
     EffectInstanceHarness host;
     ASSERT_EQ(send(factory, kOfxActionCreateInstance, host.handle()), kOfxStatOK);
 
@@ -99,10 +98,7 @@ TEST(InstanceActionsTest, RenderFailsWithALoggedErrorAndTheInstanceLivesOn) {
     EXPECT_EQ(send(factory, kOfxActionDestroyInstance, host.handle()), kOfxStatOK);
 }
 
-TEST(InstanceActionsTest, ParameterChangesReachTheInstanceAndClipChangesDoNot) {
-    TempDir home;
-    ScopedHome scopedHome(home.path());
-    ProbeFactory factory;
+TEST_F(InstanceActionsTest, ParameterChangesReachTheInstanceAndClipChangesDoNot) {
     EffectInstanceHarness host;
     ASSERT_EQ(send(factory, kOfxActionCreateInstance, host.handle()), kOfxStatOK);
 
