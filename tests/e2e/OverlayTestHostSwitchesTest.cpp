@@ -5,6 +5,7 @@
 
 #include "E2ePaths.h"
 #include "HostSession.h"
+#include "host/HostVariants.h"
 #include "ofx/api/ofx_api.h"
 
 namespace {
@@ -20,30 +21,6 @@ struct HostCase {
 
 void PrintTo(const HostCase& c, std::ostream* os) {
     *os << c.label;
-}
-
-HostOptions noDrawSuite() {
-    HostOptions options;
-    options.drawSuite = false;
-    return options;
-}
-
-HostOptions noParametricSuite() {
-    HostOptions options;
-    options.parametricSuite = false;
-    return options;
-}
-
-HostOptions refusingCurves(OfxStatus status) {
-    HostOptions options;
-    options.curveDefinitionStatus = status;
-    return options;
-}
-
-HostOptions refusingOverlayV2() {
-    HostOptions options;
-    options.overlayInteractV2 = false;
-    return options;
 }
 
 class OverlayTestHostSwitchesTest : public testing::TestWithParam<HostCase> {};
@@ -68,8 +45,8 @@ TEST_P(OverlayTestHostSwitchesTest, DescribesCompletely) {
 
 INSTANTIATE_TEST_SUITE_P(
     Hosts, OverlayTestHostSwitchesTest,
-    testing::Values(HostCase{"complete", {}}, HostCase{"no_draw_suite", noDrawSuite()},
-                    HostCase{"no_parametric_suite", noParametricSuite()},
+    testing::Values(HostCase{"complete", {}}, HostCase{"no_draw_suite", withoutDrawSuite()},
+                    HostCase{"no_parametric_suite", withoutParametricSuite()},
                     HostCase{"curves_unsupported", refusingCurves(kOfxStatErrUnsupported)},
                     HostCase{"curves_unknown", refusingCurves(kOfxStatErrUnknown)},
                     HostCase{"overlay_v2_refused", refusingOverlayV2()}));

@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "Host.h"
+#include "HostVariants.h"
 #include "ImageEffect.h"
 #include "ofx/api/ofx_api.h"
 
@@ -12,18 +13,6 @@ namespace {
 
 using ofxhost::Host;
 using ofxhost::HostOptions;
-
-HostOptions withoutDraw() {
-    HostOptions options;
-    options.drawSuite = false;
-    return options;
-}
-
-HostOptions withoutParametric() {
-    HostOptions options;
-    options.parametricSuite = false;
-    return options;
-}
 
 struct FetchCase {
     const char* label;
@@ -68,9 +57,9 @@ const std::vector<FetchCase> kFetches = {
     {"version 0", {}, kOfxParameterSuite, 0, false},
     {"unknown name", {}, "OfxNoSuchSuite", 1, false},
     {"progress not offered", {}, kOfxProgressSuite, 1, false},
-    {"draw switched off", withoutDraw(), kOfxDrawSuite, 1, false},
-    {"parametric switched off", withoutParametric(), kOfxParametricParameterSuite, 1, false},
-    {"draw off keeps parametric", withoutDraw(), kOfxParametricParameterSuite, 1, true},
+    {"draw switched off", withoutDrawSuite(), kOfxDrawSuite, 1, false},
+    {"parametric switched off", withoutParametricSuite(), kOfxParametricParameterSuite, 1, false},
+    {"draw off keeps parametric", withoutDrawSuite(), kOfxParametricParameterSuite, 1, true},
 };
 
 INSTANTIATE_TEST_SUITE_P(Suites, FetchSuiteTest, testing::ValuesIn(kFetches));

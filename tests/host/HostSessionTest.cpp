@@ -7,6 +7,7 @@
 #include "FakePlugin.h"
 #include "HostError.h"
 #include "HostSession.h"
+#include "HostVariants.h"
 #include "TestPaths.h"
 #include "ofx/api/ofx_api.h"
 
@@ -209,15 +210,6 @@ void PrintTo(const SwitchCase& c, std::ostream* os) {
     *os << c.label;
 }
 
-HostOptions switched(bool draw, bool parametric, OfxStatus curves, bool overlayV2) {
-    HostOptions options;
-    options.drawSuite = draw;
-    options.parametricSuite = parametric;
-    options.curveDefinitionStatus = curves;
-    options.overlayInteractV2 = overlayV2;
-    return options;
-}
-
 class HostSwitchTest : public HostSessionTest, public testing::WithParamInterface<SwitchCase> {};
 
 TEST_P(HostSwitchTest, DescribeStillSucceeds) {
@@ -245,17 +237,16 @@ TEST_P(HostSwitchTest, DescribeStillSucceeds) {
 INSTANTIATE_TEST_SUITE_P(
     Hosts, HostSwitchTest,
     testing::Values(SwitchCase{"complete", {}, true, true, kOfxStatOK, kOfxStatOK, 3},
-                    SwitchCase{"no draw suite", switched(false, true, kOfxStatOK, true), false,
-                               true, kOfxStatOK, kOfxStatOK, 3},
-                    SwitchCase{"no parametric suite", switched(true, false, kOfxStatOK, true), true,
-                               false, kOfxStatOK, kOfxStatOK, 0},
-                    SwitchCase{"curves unsupported",
-                               switched(true, true, kOfxStatErrUnsupported, true), true, true,
-                               kOfxStatErrUnsupported, kOfxStatOK, 0},
-                    SwitchCase{"curves unknown", switched(true, true, kOfxStatErrUnknown, true),
-                               true, true, kOfxStatErrUnknown, kOfxStatOK, 0},
-                    SwitchCase{"overlay V2 refused", switched(true, true, kOfxStatOK, false), true,
-                               true, kOfxStatOK, kOfxStatErrUnknown, 3}),
+                    SwitchCase{"no draw suite", withoutDrawSuite(), false, true, kOfxStatOK,
+                               kOfxStatOK, 3},
+                    SwitchCase{"no parametric suite", withoutParametricSuite(), true, false,
+                               kOfxStatOK, kOfxStatOK, 0},
+                    SwitchCase{"curves unsupported", refusingCurves(kOfxStatErrUnsupported), true,
+                               true, kOfxStatErrUnsupported, kOfxStatOK, 0},
+                    SwitchCase{"curves unknown", refusingCurves(kOfxStatErrUnknown), true, true,
+                               kOfxStatErrUnknown, kOfxStatOK, 0},
+                    SwitchCase{"overlay V2 refused", refusingOverlayV2(), true, true, kOfxStatOK,
+                               kOfxStatErrUnknown, 3}),
     [](const auto& info) {
         std::string name = info.param.label;
         for (char& c : name) {

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "Host.h"
+#include "HostVariants.h"
 #include "ImageEffect.h"
 #include "ParameterSuite.h"
 #include "ParametricParameterSuite.h"
@@ -253,12 +254,7 @@ TEST_F(ParameterSuiteTest, CurvesDefinedOnDescriptorsReachInstances) {
 class RefusingCurvesTest : public ParameterSuiteTest,
                            public testing::WithParamInterface<OfxStatus> {
   protected:
-    static HostOptions refusing(OfxStatus status) {
-        HostOptions options;
-        options.curveDefinitionStatus = status;
-        return options;
-    }
-    RefusingCurvesTest() : ParameterSuiteTest(refusing(GetParam())) {}
+    RefusingCurvesTest() : ParameterSuiteTest(refusingCurves(GetParam())) {}
 };
 
 TEST_P(RefusingCurvesTest, RefusesControlPointsWithTheConfiguredStatus) {
