@@ -2,6 +2,7 @@
 #include "definition/DefinitionNumbers.h"
 #include "definition/NamedColors.h"
 #include "definition/XMLEffectDefinition.h"
+#include "util/AsciiLower.h"
 #include "util/Logger.h"
 
 namespace {
@@ -79,12 +80,7 @@ XMLEffectDefinition::OverlayColorDef XMLEffectDefinition::parseOverlayColor(
         return color;
     }
 
-    std::string lower = text;
-    for (char& c : lower) {
-        if (c >= 'A' && c <= 'Z') {
-            c = static_cast<char>(c - 'A' + 'a');
-        }
-    }
+    const std::string lower = asciiLower(text);
     const auto& colors = namedColors();
     const auto found = colors.find(lower);
     if (found == colors.end()) {

@@ -1,19 +1,16 @@
 #include "plugin/XMLInputManager.h"
 
-#include <algorithm>
-#include <cctype>
 #include <exception>
 #include <vector>
 
 #include "ofx/api/ofx_image_effect.h"
+#include "util/AsciiLower.h"
 #include "util/Logger.h"
 
 namespace {
 
 bool isMaskName(const std::string& name) {
-    std::string lower = name;
-    std::transform(lower.begin(), lower.end(), lower.begin(),
-                   [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
+    const std::string lower = asciiLower(name);
     return lower.find("mask") != std::string::npos || lower.find("matte") != std::string::npos;
 }
 

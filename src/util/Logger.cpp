@@ -4,10 +4,10 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
-#include <algorithm>
-#include <cctype>
 #include <cstdarg>
 #include <ctime>
+
+#include "util/AsciiLower.h"
 
 namespace {
 
@@ -127,9 +127,7 @@ void Logger::setDebugLevel(LogLevel level) {
 }
 
 void Logger::setDebugLevel(const std::string& text) {
-    std::string lower = text;
-    std::transform(lower.begin(), lower.end(), lower.begin(),
-                   [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
+    const std::string lower = asciiLower(text);
     if (lower == "debug") {
         setDebugLevel(LogLevel::Debug);
     } else if (lower == "info") {
