@@ -12,10 +12,7 @@ double attributeDouble(const pugi::xml_attribute& attribute, double fallback) {
 }
 
 float attributeFloat(const pugi::xml_attribute& attribute, float fallback) {
-    if (!attribute) {
-        return fallback;
-    }
-    return static_cast<float>(::strtod_l(attribute.value(), nullptr, cLocale()));
+    return static_cast<float>(attributeDouble(attribute, fallback));
 }
 
 void parseNumberTriple(const std::string& text, float& first, float& second, float& third) {
