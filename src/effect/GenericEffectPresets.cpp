@@ -4,6 +4,8 @@
 #include <algorithm>
 #include <cstdio>
 #include <exception>
+#include <string>
+#include <vector>
 
 #include "effect/BundleLocation.h"
 #include "effect/GenericEffect.h"
@@ -14,6 +16,20 @@ namespace {
 
 const char kLoadDefaultsEntry[] = ">> Load Defaults <<";
 const char kPresetSuffix[] = ".xml";
+
+// Fixed entries before the files: the user list has its header and "Load
+// Defaults", the factory list only its header.
+constexpr int kUserListFixedEntries = 2;
+constexpr int kFactoryListFixedEntries = 1;
+
+// The file that entry `index` of a list names, or null for a fixed entry or an
+// index beyond the files.
+const std::string* fileAtEntry(const std::vector<std::string>& files, int index, int fixedEntries) {
+    if (index < fixedEntries || static_cast<std::size_t>(index - fixedEntries) >= files.size()) {
+        return nullptr;
+    }
+    return &files[static_cast<std::size_t>(index - fixedEntries)];
+}
 
 // "Select from N preset(s)", or `empty` when there are none.
 std::string listHeader(std::size_t count, const char* empty) {
@@ -210,9 +226,10 @@ bool GenericEffect::handlePresetSave() {
             }
         }
         if (position >= 0) {
-            selectListEntry("preset_list", position + 2);
+            const int index = position + kUserListFixedEntries;
+            selectListEntry("preset_list", index);
             log->logMessage(LogLevel::Info, "Selected saved preset '%s' at index %d", name.c_str(),
-                            position + 2);
+                            index);
         }
         selectListEntry("factory_preset_list", 0);
         return true;
@@ -235,8 +252,8 @@ bool GenericEffect::handlePresetLoad() {
         std::string name;
         if (list != nullptr) {
             const int index = list->getValue();
-            if (index >= 2 && static_cast<std::size_t>(index - 2) < files.size()) {
-                name = files[index - 2];
+            if (const std::string* file = fileAtEntry(files, index, kUserListFixedEntries)) {
+                name = *file;
                 log->logMessage(LogLevel::Info, "Loading preset from dropdown: %s (index %d)",
                                 name.c_str(), index);
             }
@@ -299,11 +316,12 @@ bool GenericEffect::handleFactoryPresetLoad() {
             log->logMessage(LogLevel::Debug, "Factory preset placeholder selected - no action");
             return false;
         }
-        if (index < 1 || static_cast<std::size_t>(index - 1) >= files.size()) {
+        const std::string* file = fileAtEntry(files, index, kFactoryListFixedEntries);
+        if (file == nullptr) {
             log->logMessage(LogLevel::Error, "Invalid factory preset index: %d", index);
             return false;
         }
-        const std::string& name = files[index - 1];
+        const std::string& name = *file;
         const std::string path = factoryPresetDirectory() + "/" + name + kPresetSuffix;
         log->logMessage(LogLevel::Info, "Loading factory preset: %s", path.c_str());
 
@@ -346,13 +364,14 @@ bool GenericEffect::handlePresetDelete() {
             return false;
         }
         const int index = list->getValue();
-        if (index < 2 || static_cast<std::size_t>(index - 2) >= files.size()) {
+        const std::string* file = fileAtEntry(files, index, kUserListFixedEntries);
+        if (file == nullptr) {
             log->logMessage(
                 LogLevel::Error,
                 "No user preset selected - choose a preset from 'My Presets' dropdown first");
             return false;
         }
-        const std::string& name = files[index - 2];
+        const std::string& name = *file;
         const std::string path = userPresetDirectory() + "/" + name + kPresetSuffix;
         if (std::remove(path.c_str()) != 0) {
             log->logMessage(LogLevel::Error, "Failed to delete preset: %s", path.c_str());
